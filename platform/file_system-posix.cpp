@@ -1,0 +1,237 @@
+#include "platform/file_system-posix.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "platform/name_pattern.h"
+
+namespace qm {
+namespace {
+
+std::string ErrnoText(int error) {
+  char buffer[256];
+  return strerror_r(error, buffer, sizeof buffer);  // the GNU form returns the text
+}
+
+bool Fail(int error, std::string* reason) {
+  if (reason) *reason = ErrnoText(error);
+  return false;
+}
+
+// Closes a descriptor when it goes out of scope, unless it was released.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  /// Closes now and reports the error of close() (a delayed write error shows up there).
+  int Close() {
+    const int result = close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+class ListedSearch : public DirectorySearch {
+ public:
+  explicit ListedSearch(std::vector<FindEntry> entries) : entries_(std::move(entries)) {}
+  bool Next(FindEntry* entry) override {
+    if (next_ >= entries_.size()) return false;
+    *entry = std::move(entries_[next_++]);
+    return true;
+  }
+
+ private:
+  std::vector<FindEntry> entries_;
+  size_t next_ = 1;  // the first entry went out with FindFirst
+};
+
+// Writes the whole contents of `in` into `out` (both open, `out` empty), then gives `out` the permission bits and
+// times of `in`.
+bool CopyContents(int in, const struct stat& source, int out, std::string* reason) {
+  bool fast = true;
+  for (;;) {
+    ssize_t copied;
+    if (fast) {
+      copied = copy_file_range(in, nullptr, out, nullptr, size_t{1} << 30, 0);
+      if (copied < 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL)) {
+        fast = false;  // the kernel or file system has no fast path for this pair: plain reads and writes
+        continue;
+      }
+    } else {
+      char buffer[1 << 16];
+      copied = read(in, buffer, sizeof buffer);
+      for (ssize_t done = 0; copied > 0 && done < copied;) {
+        const ssize_t written = write(out, buffer + done, copied - done);
+        if (written < 0) {
+          if (errno == EINTR) continue;
+          return Fail(errno, reason);
+        }
+        done += written;
+      }
+    }
+    if (copied == 0) break;
+    if (copied < 0) {
+      if (errno == EINTR) continue;
+      return Fail(errno, reason);
+    }
+  }
+  if (fchmod(out, source.st_mode & 07777) != 0) return Fail(errno, reason);
+  const struct timespec times[2] = {source.st_atim, source.st_mtim};
+  if (futimens(out, times) != 0) return Fail(errno, reason);
+  return true;
+}
+
+std::string ParentOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+class PosixFileSystem : public FileSystem {
+ public:
+  explicit PosixFileSystem(PosixFileSystemOptions options) : options_(options) {}
+
+  std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern, FindEntry* first) override {
+    if (!HasNoNul(pattern)) return nullptr;
+    const size_t slash = pattern.rfind('/');
+    std::string directory = slash == std::string::npos ? "." : pattern.substr(0, slash);
+    if (directory.empty()) directory = "/";
+    const std::string_view last =
+        slash == std::string::npos ? std::string_view(pattern) : std::string_view(pattern).substr(slash + 1);
+
+    DIR* dir = opendir(directory.c_str());
+    if (dir == nullptr) return nullptr;
+    std::vector<FindEntry> entries;
+    while (const dirent* d = readdir(dir)) {
+      const std::string_view name = d->d_name;
+      if (!MatchNamePattern(last, name)) continue;
+      bool is_directory = d->d_type == DT_DIR;
+      if (d->d_type == DT_LNK || d->d_type == DT_UNKNOWN) {
+        struct stat st;  // follows a link: a link to a directory is a directory
+        is_directory = fstatat(dirfd(dir), d->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+      }
+      entries.push_back({std::string(name), is_directory});
+    }
+    closedir(dir);
+    if (entries.empty()) return nullptr;
+    std::sort(entries.begin(), entries.end(),
+              [](const FindEntry& a, const FindEntry& b) { return ListsBefore(a.name, b.name); });
+    *first = std::move(entries.front());
+    return std::make_unique<ListedSearch>(std::move(entries));
+  }
+
+  bool Move(const std::string& from, const std::string& to, std::string* reason) override {
+    if (!HasNoNul(from) || !HasNoNul(to)) return Fail(EINVAL, reason);
+    struct stat st;
+    if (lstat(from.c_str(), &st) != 0) return Fail(errno, reason);
+    // The batch renames files. An empty old name makes the old path the directory itself, and a rename of it
+    // to "../x" would move the whole folder away.
+    if (S_ISDIR(st.st_mode)) return Fail(EISDIR, reason);
+    if (from == to) return true;  // already under that name, as Windows reports it
+
+    if (options_.use_renameat2) {
+      if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+      const int error = errno;
+      if (error == EXDEV) return MoveAcrossDevices(from, st, to, reason);
+      if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP) return Fail(error, reason);
+      // The file system refuses the flag: fall through to link and unlink.
+    }
+    if (link(from.c_str(), to.c_str()) != 0) {
+      const int error = errno;
+      if (error == EXDEV) return MoveAcrossDevices(from, st, to, reason);
+      return Fail(error, reason);  // EEXIST: the new name is taken, nothing changed
+    }
+    if (unlink(from.c_str()) != 0) {
+      const int error = errno;
+      unlink(to.c_str());  // back to one name: the old one
+      return Fail(error, reason);
+    }
+    return true;
+  }
+
+  bool Copy(const std::string& from, const std::string& to, std::string* reason) override {
+    if (!HasNoNul(from) || !HasNoNul(to)) return Fail(EINVAL, reason);
+    Fd in(open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) return Fail(errno, reason);
+    struct stat source;
+    if (fstat(in.get(), &source) != 0) return Fail(errno, reason);
+    if (S_ISDIR(source.st_mode)) return Fail(EISDIR, reason);
+    struct stat existing;
+    if (stat(to.c_str(), &existing) == 0 && existing.st_dev == source.st_dev && existing.st_ino == source.st_ino) {
+      return true;  // a copy onto itself: the file already holds what was asked
+    }
+
+    // The old target is replaced only once the new copy is complete.
+    std::string temp = ParentOf(to) + "/.qm-copy-XXXXXX";
+    Fd out(mkostemp(temp.data(), O_CLOEXEC));
+    if (out.get() < 0) return Fail(errno, reason);
+    bool done = CopyContents(in.get(), source, out.get(), reason);
+    if (out.Close() != 0 && done) done = Fail(errno, reason);
+    if (done && rename(temp.c_str(), to.c_str()) != 0) done = Fail(errno, reason);
+    if (!done) unlink(temp.c_str());
+    return done;
+  }
+
+  bool WriteFile(const std::string& path, std::string_view bytes, std::string* reason) override {
+    if (!HasNoNul(path)) return Fail(EINVAL, reason);
+    Fd out(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (out.get() < 0) return Fail(errno, reason);
+    for (size_t done = 0; done < bytes.size();) {
+      const ssize_t written = write(out.get(), bytes.data() + done, bytes.size() - done);
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        return Fail(errno, reason);
+      }
+      done += written;  // a short write is continued
+    }
+    if (out.Close() != 0) return Fail(errno, reason);
+    return true;
+  }
+
+ private:
+  // Across file systems a rename is a copy and a removal; the new name is created exclusively, so nothing there
+  // is replaced.
+  bool MoveAcrossDevices(const std::string& from, const struct stat& st, const std::string& to,
+                         std::string* reason) {
+    if (!S_ISREG(st.st_mode)) return Fail(EXDEV, reason);
+    Fd in(open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (in.get() < 0) return Fail(errno, reason);
+    Fd out(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (out.get() < 0) return Fail(errno, reason);
+    bool done = CopyContents(in.get(), st, out.get(), reason);
+    if (out.Close() != 0 && done) done = Fail(errno, reason);
+    if (done && unlink(from.c_str()) != 0) done = Fail(errno, reason);
+    if (!done) unlink(to.c_str());
+    return done;
+  }
+
+  PosixFileSystemOptions options_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystem> MakePosixFileSystem(PosixFileSystemOptions options) {
+  return std::make_unique<PosixFileSystem>(options);
+}
+
+std::unique_ptr<FileSystem> MakeNativeFileSystem() { return MakePosixFileSystem(); }
+
+}  // namespace qm
