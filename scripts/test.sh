@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds both programs and runs every test: the Linux program's (core, Linux file system, the Qt window,
+# offscreen) and the Windows program's (real Win32 calls under Wine, code page 936). Installs what is missing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/install-packages.sh build windows
+
+jobs=$(nproc)
+echo "== Linux program" >&2
+cmake -S . -B build/linux -G Ninja -DBUILD_TESTING=ON >/dev/null
+cmake --build build/linux -j"$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build/linux --output-on-failure -j"$jobs" --timeout 300
+
+echo "== Windows program (under Wine)" >&2
+cmake -S . -B build/windows -G Ninja -DBUILD_TESTING=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build build/windows -j"$jobs"
+source scripts/wine-env.sh
+ctest --test-dir build/windows --output-on-failure --timeout 300
