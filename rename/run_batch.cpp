@@ -15,6 +15,20 @@ std::string JoinPath(std::string_view directory, char separator, std::string_vie
   return path;
 }
 
+// A message box ends its text at a NUL byte: show one as the two characters "\0" so the rest of the report stays.
+std::string Visible(std::string_view name) {
+  std::string shown;
+  shown.reserve(name.size());
+  for (char c : name) {
+    if (c == '\0') {
+      shown += "\\0";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
 }  // namespace
 
 std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& listed) {
@@ -26,9 +40,9 @@ std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& 
   message += texts::kFailedCountAfter;
   for (const FailedPair& pair : listed) {
     message += '\n';
-    message += pair.old_name;
+    message += Visible(pair.old_name);
     message += texts::kPairArrow;
-    message += pair.new_name;
+    message += Visible(pair.new_name);
     message += texts::kReasonColon;
     message += pair.reason;
   }

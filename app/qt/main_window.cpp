@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <limits>
 
 #include "rename/texts.h"
 
@@ -165,6 +166,7 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
         break;
       case ControlKind::SingleLineEdit:
         widget = new QLineEdit(this);
+        static_cast<QLineEdit*>(widget)->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
         BlackOnWhite(widget);
         break;
       case ControlKind::MultiLineEdit:
