@@ -12,6 +12,12 @@ cmake -S . -B build/linux -G Ninja -DBUILD_TESTING=ON >/dev/null
 cmake --build build/linux -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/linux --output-on-failure -j"$jobs" --timeout 300
 
+echo "== Linux program with AddressSanitizer and UndefinedBehaviorSanitizer" >&2
+cmake -S . -B build/asan -G Ninja -DBUILD_TESTING=ON -DQM_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/asan -j"$jobs"
+QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir build/asan --output-on-failure -j"$jobs" --timeout 600
+
 echo "== Windows program (under Wine)" >&2
 cmake -S . -B build/windows -G Ninja -DBUILD_TESTING=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build build/windows -j"$jobs"

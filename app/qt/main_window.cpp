@@ -13,6 +13,7 @@
 #include <QTextDocument>
 #include <limits>
 
+#include "app/qt/byte_text.h"
 #include "rename/texts.h"
 
 // The icon is compiled into this static library; its resource must be registered by hand.
@@ -68,45 +69,42 @@ QPlainTextEdit* MakeMultiLineBox(QWidget* parent) {
   return box;
 }
 
-// The edit boxes as the actions see them: UTF-8 bytes with CR LF line breaks.
+// The edit boxes as the actions see them: the exact bytes, with CR LF line breaks.
 class QtControls : public Controls {
  public:
   explicit QtControls(MainWindow& window) : window_(window) {}
 
   std::string Text(Box box) override {
     QWidget* widget = Widget(box);
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text().toStdString();
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) return TextToBytes(line->text(), false);
     // The raw text keeps every character as typed (the plain text would turn a no-break space into a space);
-    // blocks are separated by U+2029.
-    QString text = static_cast<QPlainTextEdit*>(widget)->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), size_t(bytes.size()));
+    // its blocks are separated by U+2029.
+    return TextToBytes(static_cast<QPlainTextEdit*>(widget)->document()->toRawText(), true);
   }
 
   void SetText(Box box, std::string_view bytes) override {
     QWidget* widget = Widget(box);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-      line->setText(FromBytes(bytes));
+      line->setText(BytesToText(bytes, false));
       return;
     }
-    static_cast<QPlainTextEdit*>(widget)->setPlainText(Lines(bytes));
+    static_cast<QPlainTextEdit*>(widget)->setPlainText(BytesToText(bytes, true));
   }
 
   void Append(Box box, std::string_view bytes) override {
     QWidget* widget = Widget(box);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
       line->end(false);
-      line->insert(FromBytes(bytes));
+      line->insert(BytesToText(bytes, false));
       return;
     }
     auto* edit = static_cast<QPlainTextEdit*>(widget);
     if (edit->document()->isEmpty()) {
-      edit->setPlainText(Lines(bytes));  // one step for the whole listing: the fast path for a huge directory
+      edit->setPlainText(BytesToText(bytes, true));  // one step for the whole listing: fast for a huge directory
     } else {
       QTextCursor cursor(edit->document());
       cursor.movePosition(QTextCursor::End);
-      cursor.insertText(Lines(bytes));
+      cursor.insertText(BytesToText(bytes, true));
     }
     edit->moveCursor(QTextCursor::End);
     edit->ensureCursorVisible();
@@ -114,11 +112,6 @@ class QtControls : public Controls {
 
  private:
   QWidget* Widget(Box box) { return window_.control(ControlIndex(box)); }
-  static QString Lines(std::string_view bytes) {
-    QString text = FromBytes(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-  }
   MainWindow& window_;
 };
 

@@ -11,6 +11,7 @@
 #include "app/qt/main_window.h"
 #include "modal_answerer.h"
 #include "platform/file_system-posix.h"
+#include "rename/name_list.h"
 #include "rename/texts.h"
 #include "support/fake_window.h"
 #include "support/temp_dir.h"
@@ -34,7 +35,7 @@ class MainWindowTest : public QObject {
   QPlainTextEdit* Multi(const char* name) { return static_cast<QPlainTextEdit*>(W(name)); }
   QLineEdit* Line(const char* name) { return static_cast<QLineEdit*>(W(name)); }
   QString Focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
-  std::string Box(qm::Box box) { return window_->controls().Text(box); }
+  std::string TextOf(qm::Box box) { return window_->controls().Text(box); }
   void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
   }
@@ -67,8 +68,8 @@ class MainWindowTest : public QObject {
     for (const char* name : {"编辑框1", "编辑框3", "编辑框4", "按钮1", "按钮2", "按钮3", "按钮4", "按钮5"})
       QVERIFY2(W(name)->isEnabled(), name);
     QCOMPARE(Focus(), QStringLiteral("按钮1"));
-    QCOMPARE(Box(Box::编辑框1), "");
-    QCOMPARE(Box(Box::编辑框5), "");
+    QCOMPARE(TextOf(Box::编辑框1), "");
+    QCOMPARE(TextOf(Box::编辑框5), "");
     QCOMPARE(Line("编辑框2")->palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
     QCOMPARE(Line("编辑框2")->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
 
@@ -116,7 +117,7 @@ class MainWindowTest : public QObject {
     QTest::keyClicks(W("编辑框4"), "b");
     Press(Qt::Key_Tab);
     QCOMPARE(Focus(), QStringLiteral("编辑框1"));
-    QCOMPARE(Box(Box::编辑框4), "a\r\nb");  // Enter is CR LF, and no tab was typed
+    QCOMPARE(TextOf(Box::编辑框4), "a\r\nb");  // Enter is CR LF, and no tab was typed
   }
 
   void escapeClosesFromAMultiLineBox() {
@@ -131,9 +132,9 @@ class MainWindowTest : public QObject {
     dir_->Write("a.txt");
     window_->controls().SetText(Box::编辑框2, dir_->str());
     Press(Qt::Key_Return);
-    QCOMPARE(Box(Box::编辑框3), "");
+    QCOMPARE(TextOf(Box::编辑框3), "");
     Press(Qt::Key_Space);
-    QCOMPARE(Box(Box::编辑框3), "a.txt\r\nb.txt\r\n");
+    QCOMPARE(TextOf(Box::编辑框3), "a.txt\r\nb.txt\r\n");
     QCOMPARE(Multi("编辑框3")->textCursor().position(), Multi("编辑框3")->document()->characterCount() - 1);
   }
 
@@ -145,7 +146,7 @@ class MainWindowTest : public QObject {
     window_->controls().SetText(Box::编辑框2, dir_->str());
     QTest::keyClicks(W("编辑框1"), "txt");
     Click("按钮1");
-    QCOMPARE(Box(Box::编辑框3), "一.txt\r\n二.txt\r\n");
+    QCOMPARE(TextOf(Box::编辑框3), "一.txt\r\n二.txt\r\n");
     W("编辑框4")->setFocus();
     Multi("编辑框4")->insertPlainText(QStringLiteral("甲.txt"));  // pasted: the keyboard types ASCII only here
     Press(Qt::Key_Return);
@@ -170,7 +171,7 @@ class MainWindowTest : public QObject {
       dialog.accept();
     });
     Click("按钮3");
-    QCOMPARE(Box(Box::编辑框5), target.str());
+    QCOMPARE(TextOf(Box::编辑框5), target.str());
     Multi("编辑框3")->setPlainText("a");
     Multi("编辑框4")->setPlainText("copy of a");
     Click("按钮4");
@@ -215,19 +216,56 @@ class MainWindowTest : public QObject {
     const std::string expected[] = {dir_->str(), dir_->str() + "/file.txt", ""};  // cancelling empties the box
     for (const std::string& path : expected) {
       Press(Qt::Key_Space);
-      QCOMPARE(Box(Box::编辑框2), path);
+      QCOMPARE(TextOf(Box::编辑框2), path);
       QTRY_COMPARE(Focus(), QStringLiteral("按钮2"));  // the focus comes back after the dialog
     }
     QCOMPARE(answerer.folder_prompts, (QStringList{"文件", "文件", "文件"}));
   }
 
+  void boxesKeepTheirBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("names and blank lines") << QByteArray("a.txt\r\n\r\nlast");
+    QTest::newRow("Chinese and an emoji") << QByteArray("中文\r\n\xF0\x9F\x98\x80.jpg\r\n");
+    QTest::newRow("no-break space") << QByteArray("a\xC2\xA0" "b\r\n");
+    QTest::newRow("invalid UTF-8") << QByteArray("a\xFF\r\n\xC3\r\n\xED\xA0\x80\r\n\xE4\xB8\r\n");
+    QTest::newRow("replacement character itself") << QByteArray("a\xEF\xBF\xBD\r\n");
+    QTest::newRow("lone CR and LF in names") << QByteArray("x\ny\r\nz\r\r\n\r");
+    QTest::newRow("NUL") << QByteArray("a\0b\r\n", 6);
+  }
   void boxesKeepTheirBytes() {
-    // What the actions write is what they read back: CR LF line breaks, no-break spaces, Chinese names.
-    const std::string text = "a\xC2\xA0" "b.txt\r\n\r\n中文\r\nlast";
-    window_->controls().SetText(Box::编辑框4, text);
-    QCOMPARE(Box(Box::编辑框4), text);
-    window_->controls().Append(Box::编辑框4, "\r\nmore\r\n");
-    QCOMPARE(Box(Box::编辑框4), text + "\r\nmore\r\n");
+    // What the actions write is exactly what they read back, whatever bytes a Linux file name holds.
+    QFETCH(QByteArray, bytes);
+    const std::string text(bytes.constData(), size_t(bytes.size()));
+    for (qm::Box box : {Box::编辑框3, Box::编辑框4, Box::编辑框1}) {
+      std::string expected = text;
+      window_->controls().SetText(box, text);
+      QCOMPARE(TextOf(box), expected);
+      window_->controls().Append(box, "more\r\n");
+      QCOMPARE(TextOf(box), expected + "more\r\n");
+    }
+    QCOMPARE(qm::SplitNameList(TextOf(Box::编辑框3)).size(), qm::SplitNameList(text + "more\r\n").size());
+  }
+
+  void namesThatLookAlikeRenameTheRightFile() {
+    // "a\xFF" shows as "a" and a replacement glyph, like the file that is really named so: each must keep its
+    // own bytes through the box, or the batch would rename the other one.
+    ModalAnswerer answerer;
+    dir_->Write("a\xFF", "invalid");
+    dir_->Write("a\xEF\xBF\xBD", "replacement");
+    dir_->Write("x\ny", "newline");
+    window_->controls().SetText(Box::编辑框2, dir_->str());
+    Click("按钮1");
+    QCOMPARE(Multi("编辑框3")->blockCount(), 4);  // three names and the empty last line
+    const std::string listing = TextOf(Box::编辑框3);
+    const std::vector<std::string_view> names = qm::SplitNameList(listing);
+    std::string renamed;
+    for (std::string_view name : names) renamed += std::string(name) == "a\xFF" ? "one\r\n" : "keep-" + std::to_string(renamed.size()) + "\r\n";
+    window_->controls().SetText(Box::编辑框4, renamed);
+    Click("按钮4");
+    QCOMPARE(dir_->Read("one"), "invalid");
+    QCOMPARE(dir_->Read("a\xEF\xBF\xBD"), "<missing>");  // renamed to its keep- name, not confused with a\xFF
+    QCOMPARE(answerer.messages.value(0).text, QStringLiteral("处理结束"));
+    QCOMPARE(dir_->Names().size(), size_t(3));
   }
 };
 
