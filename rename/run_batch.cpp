@@ -31,6 +31,11 @@ std::string Visible(std::string_view name) {
 
 }  // namespace
 
+PairPaths PathsOfPair(std::string_view source, std::string_view target, char separator, std::string_view old_name,
+                      std::string_view new_name) {
+  return {JoinPath(source, separator, old_name), JoinPath(target.empty() ? source : target, separator, new_name)};
+}
+
 std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& listed) {
   std::string message(texts::kBatchDone);
   if (failed_count == 0) return message;
@@ -72,8 +77,7 @@ void RunBatch(Env& env) {
   size_t failed_count = 0;
   std::vector<FailedPair> listed;
   for (size_t i = 0; i < old_names.size(); ++i) {
-    const std::string old_path = JoinPath(source, separator, old_names[i]);
-    const std::string new_path = JoinPath(copying ? target : source, separator, new_names[i]);
+    const auto [old_path, new_path] = PathsOfPair(source, target, separator, old_names[i], new_names[i]);
     std::string reason;
     bool done = false;
     if (!HasNoNul(old_path) || !HasNoNul(new_path)) {

@@ -15,6 +15,15 @@ struct FailedPair {
   std::string reason;
 };
 
+/// The two paths of one pair: the old name in the source directory, the new name in the target directory when
+/// there is one (copying), else in the source directory (renaming). Plain concatenation: nothing is normalised.
+struct PairPaths {
+  std::string old_path;
+  std::string new_path;
+};
+PairPaths PathsOfPair(std::string_view source, std::string_view target, char separator, std::string_view old_name,
+                      std::string_view new_name);
+
 /// How many failed pairs the end message lists by name.
 inline constexpr size_t kListedFailures = 10;
 

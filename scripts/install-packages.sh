@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs with apt whatever of the named package sets is missing: build (the Linux program and its tests),
-# windows (cross-building the Windows program and running it under Wine), fonts (Chinese text on screen).
+# fuzz (libFuzzer with clang), windows (cross-building the Windows program and running it under Wine), fonts (Chinese text on screen).
 set -euo pipefail
 declare -A sets=(
   [build]="cmake ninja-build g++ make pkg-config googletest libgtest-dev qt6-base-dev libgl-dev"
+  [fuzz]="clang libclang-rt-14-dev"
   [windows]="g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils locales"
   [fonts]="fonts-noto-cjk"
 )
