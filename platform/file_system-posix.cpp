@@ -140,23 +140,24 @@ class PosixFileSystem : public FileSystem {
 
   bool Move(const std::string& from, const std::string& to, std::string* reason) override {
     if (!HasNoNul(from) || !HasNoNul(to)) return Fail(EINVAL, reason);
-    struct stat st;
-    if (lstat(from.c_str(), &st) != 0) return Fail(errno, reason);
-    // The batch renames files. An empty old name makes the old path the directory itself, and a rename of it
-    // to "../x" would move the whole folder away.
-    if (S_ISDIR(st.st_mode)) return Fail(EISDIR, reason);
-    if (from == to) return true;  // already under that name, as Windows reports it
+    // A path that ends in the separator names a directory itself: "dir/" renamed to "dir/../x" would move the
+    // whole folder away.
+    if (!from.empty() && from.back() == '/') return Fail(EISDIR, reason);
+    if (from == to) {  // already under that name: success, as Windows reports it, if the file is there
+      struct stat st;
+      return lstat(from.c_str(), &st) == 0 || Fail(errno, reason);
+    }
 
     if (options_.use_renameat2) {
       if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
       const int error = errno;
-      if (error == EXDEV) return MoveAcrossDevices(from, st, to, reason);
+      if (error == EXDEV) return MoveAcrossDevices(from, to, reason);
       if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP) return Fail(error, reason);
       // The file system refuses the flag: fall through to link and unlink.
     }
     if (link(from.c_str(), to.c_str()) != 0) {
       const int error = errno;
-      if (error == EXDEV) return MoveAcrossDevices(from, st, to, reason);
+      if (error == EXDEV) return MoveAcrossDevices(from, to, reason);
       return Fail(error, reason);  // EEXIST: the new name is taken, nothing changed
     }
     if (unlink(from.c_str()) != 0) {
@@ -209,9 +210,10 @@ class PosixFileSystem : public FileSystem {
  private:
   // Across file systems a rename is a copy and a removal; the new name is created exclusively, so nothing there
   // is replaced.
-  bool MoveAcrossDevices(const std::string& from, const struct stat& st, const std::string& to,
-                         std::string* reason) {
-    if (!S_ISREG(st.st_mode)) return Fail(EXDEV, reason);
+  bool MoveAcrossDevices(const std::string& from, const std::string& to, std::string* reason) {
+    struct stat st;
+    if (lstat(from.c_str(), &st) != 0) return Fail(errno, reason);
+    if (!S_ISREG(st.st_mode)) return Fail(EXDEV, reason);  // a folder or a link is not copied across
     Fd in(open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     if (in.get() < 0) return Fail(errno, reason);
     Fd out(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));

@@ -55,12 +55,6 @@ class Win32FileSystem : public FileSystem {
 
   bool Move(const std::string& from, const std::string& to, std::string* reason) override {
     if (!HasNoNul(from) || !HasNoNul(to)) return Fail(ERROR_INVALID_NAME, reason);
-    // The batch renames files. An empty old name makes the old path the directory itself, and a rename of it
-    // to "..\x" would move the whole folder away.
-    const DWORD attributes = GetFileAttributesA(from.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      return Fail(ERROR_ACCESS_DENIED, reason);
-    }
     if (MoveFileA(from.c_str(), to.c_str())) return true;  // never replaces an existing file
     return Fail(GetLastError(), reason);
   }

@@ -82,6 +82,8 @@ void RunBatch(Env& env) {
     bool done = false;
     if (!HasNoNul(old_path) || !HasNoNul(new_path)) {
       reason = texts::kNulInName;  // the system would act on the name cut at the NUL: another file
+    } else if (old_names[i].empty()) {
+      reason = texts::kEmptyOldName;  // the old path would be the source directory itself
     } else if (copying) {
       done = env.files.Copy(old_path, new_path, &reason);
     } else {

@@ -34,7 +34,8 @@ std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& 
 /// The action of 按钮4: pairs the names of 编辑框3 with those of 编辑框4 line by line. Without a target directory
 /// (编辑框5 empty) each file is renamed inside the source directory (编辑框2), never replacing a file; otherwise it
 /// is copied into the target directory, replacing a file there. A failed pair does not stop the batch and is
-/// reported at its end. Lists of unequal length touch nothing.
+/// reported at its end. Lists of unequal length touch nothing. A pair whose old name is empty (it would name the
+/// source directory itself) or whose paths hold a NUL byte fails without reaching the file system.
 void RunBatch(Env& env);
 
 }  // namespace qm

@@ -38,6 +38,7 @@ inline constexpr std::string_view kPairArrow = " → ";
 inline constexpr std::string_view kReasonColon = "：";
 inline constexpr std::string_view kMoreFailures = "……";
 inline constexpr std::string_view kNulInName = "名称中含有空字符（NUL），未处理";
+inline constexpr std::string_view kEmptyOldName = "原文件名为空，未处理";
 
 // The export.
 inline constexpr std::string_view kExportBaseName = "重命名";

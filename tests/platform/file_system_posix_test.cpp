@@ -37,13 +37,20 @@ TEST_P(MoveTest, RenamesButNeverReplaces) {
   EXPECT_EQ(reason, "No such file or directory");
 }
 
-TEST_P(MoveTest, RefusesDirectoriesAndNulBytes) {
+TEST_P(MoveTest, SameNameNamedDirectoriesAndNulBytes) {
   std::filesystem::create_directory(dir / "sub");
   dir.Write("x", "X");
   std::string reason;
-  EXPECT_FALSE(files->Move(P("sub"), P("renamed"), &reason));
+  EXPECT_TRUE(files->Move(P("x"), P("x"), &reason));  // already so named
+  EXPECT_FALSE(files->Move(P("gone"), P("gone"), &reason));
+  EXPECT_FALSE(files->Move(P("sub/"), P("../moved"), &reason));  // the directory itself, by its separator
+  EXPECT_EQ(reason, "Is a directory");
   EXPECT_FALSE(files->Move(std::string(P("x")) + std::string("\0y", 2), P("z"), &reason));
   EXPECT_EQ(dir.Names(), (Names{"sub", "x"}));
+  // A sub-directory named by the user is renamed, as on Windows; a directory cannot be hard-linked, so the
+  // link/unlink fallback refuses it.
+  EXPECT_EQ(files->Move(P("sub"), P("renamed"), &reason), GetParam());
+  EXPECT_EQ(dir.Names(), GetParam() ? (Names{"renamed", "x"}) : (Names{"sub", "x"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(, MoveTest, ::testing::Values(true, false),

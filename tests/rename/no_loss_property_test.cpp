@@ -78,10 +78,13 @@ std::string Parent(const std::string& path) {
   return slash == std::string::npos ? "" : path.substr(0, slash);
 }
 
-// What one pair does to the model; false when the pair fails.
+// What one pair does to the model; false when the pair fails. A sub-directory named by the user is renamed
+// like a file (never into itself) and never copied.
 bool ModelPair(Tree& tree, const std::string& from, const std::string& to, bool copying, bool same_text) {
-  if (!tree.files.count(from)) return false;  // missing, or a directory
-  if (!copying && same_text) return true;     // renaming a file to the name it has
+  const bool directory = tree.directories.count(from) > 0;
+  if (!tree.files.count(from) && !directory) return false;
+  if (copying && directory) return false;
+  if (!copying && same_text) return true;  // renaming to the name it has
   const std::string parent = Parent(to);
   if (!parent.empty() && !tree.directories.count(parent)) return false;
   if (tree.directories.count(to) || to.empty()) return false;
@@ -90,6 +93,16 @@ bool ModelPair(Tree& tree, const std::string& from, const std::string& to, bool 
     return true;
   }
   if (tree.files.count(to)) return false;  // never replaces
+  if (directory) {
+    if (to.rfind(from + "/", 0) == 0) return false;  // into itself
+    Tree moved;
+    for (const auto& [path, content] : tree.files)
+      moved.files[path.rfind(from + "/", 0) == 0 ? to + path.substr(from.size()) : path] = content;
+    for (const std::string& path : tree.directories)
+      moved.directories.insert(path == from ? to : path.rfind(from + "/", 0) == 0 ? to + path.substr(from.size()) : path);
+    tree = moved;
+    return true;
+  }
   tree.files[to] = tree.files[from];
   tree.files.erase(from);
   return true;
@@ -206,7 +219,9 @@ TEST(NoLossProperty, RandomBatchesOnARealDirectory) {
     for (const auto& [path, content] : after.files) contents_after.insert(content);
     if (copying) {
       for (const auto& [path, content] : before.files)
-        if (path.rfind("src/", 0) == 0) ASSERT_EQ(after.files.at(path), content);
+        if (path.rfind("src/", 0) == 0) {
+          ASSERT_EQ(after.files.at(path), content);
+        }
     } else {
       ASSERT_EQ(contents_after, contents_before);
     }
