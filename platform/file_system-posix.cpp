@@ -62,8 +62,8 @@ class ListedSearch : public DirectorySearch {
   size_t next_ = 1;  // the first entry went out with FindFirst
 };
 
-// Writes the whole contents of `in` into `out` (both open, `out` empty), then gives `out` the permission bits and
-// times of `in`.
+// Writes the whole contents of `in` into `out` (both open, `out` empty), then gives `out` the modification time
+// of `in`.
 bool CopyContents(int in, const struct stat& source, int out, std::string* reason) {
   bool fast = true;
   for (;;) {
@@ -92,7 +92,6 @@ bool CopyContents(int in, const struct stat& source, int out, std::string* reaso
       return Fail(errno, reason);
     }
   }
-  if (fchmod(out, source.st_mode & 07777) != 0) return Fail(errno, reason);
   const struct timespec times[2] = {source.st_atim, source.st_mtim};
   if (futimens(out, times) != 0) return Fail(errno, reason);
   return true;
@@ -107,7 +106,9 @@ std::string ParentOf(const std::string& path) {
 
 class PosixFileSystem : public FileSystem {
  public:
-  explicit PosixFileSystem(PosixFileSystemOptions options) : options_(options) {}
+  explicit PosixFileSystem(PosixFileSystemOptions options) : options_(options), umask_(umask(0)) {
+    umask(umask_);  // read, and put back as it was
+  }
 
   std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern, FindEntry* first) override {
     if (!HasNoNul(pattern)) return nullptr;
@@ -170,21 +171,25 @@ class PosixFileSystem : public FileSystem {
 
   bool Copy(const std::string& from, const std::string& to, std::string* reason) override {
     if (!HasNoNul(from) || !HasNoNul(to)) return Fail(EINVAL, reason);
+    if (from == to) {  // a copy onto itself: the file already holds what was asked
+      struct stat st;
+      return stat(from.c_str(), &st) == 0 || Fail(errno, reason);
+    }
     Fd in(open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) return Fail(errno, reason);
     struct stat source;
     if (fstat(in.get(), &source) != 0) return Fail(errno, reason);
     if (S_ISDIR(source.st_mode)) return Fail(EISDIR, reason);
-    struct stat existing;
-    if (stat(to.c_str(), &existing) == 0 && existing.st_dev == source.st_dev && existing.st_ino == source.st_ino) {
-      return true;  // a copy onto itself: the file already holds what was asked
-    }
 
-    // The old target is replaced only once the new copy is complete.
-    std::string temp = ParentOf(to) + "/.qm-copy-XXXXXX";
-    Fd out(mkostemp(temp.data(), O_CLOEXEC));
+    // The old target is replaced only once the new copy is complete: the copy goes into a new file beside it,
+    // which then takes its name. (Another name of the same file, a hard link, is thereby replaced by a copy with
+    // the same content, never emptied.)
+    std::string temp;
+    const mode_t mode = source.st_mode & 07777;
+    Fd out(CreateTemporary(ParentOf(to), mode, &temp));
     if (out.get() < 0) return Fail(errno, reason);
-    bool done = CopyContents(in.get(), source, out.get(), reason);
+    bool done = (mode & umask_) == 0 || fchmod(out.get(), mode) == 0 || Fail(errno, reason);
+    done = done && CopyContents(in.get(), source, out.get(), reason);
     if (out.Close() != 0 && done) done = Fail(errno, reason);
     if (done && rename(temp.c_str(), to.c_str()) != 0) done = Fail(errno, reason);
     if (!done) unlink(temp.c_str());
@@ -216,16 +221,30 @@ class PosixFileSystem : public FileSystem {
     if (!S_ISREG(st.st_mode)) return Fail(EXDEV, reason);  // a folder or a link is not copied across
     Fd in(open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     if (in.get() < 0) return Fail(errno, reason);
-    Fd out(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    const mode_t mode = st.st_mode & 07777;
+    Fd out(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (out.get() < 0) return Fail(errno, reason);
-    bool done = CopyContents(in.get(), st, out.get(), reason);
+    bool done = (mode & umask_) == 0 || fchmod(out.get(), mode) == 0 || Fail(errno, reason);
+    done = done && CopyContents(in.get(), st, out.get(), reason);
     if (out.Close() != 0 && done) done = Fail(errno, reason);
     if (done && unlink(from.c_str()) != 0) done = Fail(errno, reason);
     if (!done) unlink(to.c_str());
     return done;
   }
 
+  // Creates a new file in `directory` with a name of its own, exclusively, with `mode` (less the umask).
+  int CreateTemporary(const std::string& directory, mode_t mode, std::string* path) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      *path = directory + "/.qm-copy-" + std::to_string(getpid()) + "-" + std::to_string(++temporaries_);
+      const int fd = open(path->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+      if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+  }
+
   PosixFileSystemOptions options_;
+  mode_t umask_;
+  unsigned long temporaries_ = 0;
 };
 
 }  // namespace

@@ -83,17 +83,19 @@ TEST(Copy, ReplacesKeepsModeAndTimeAndLeavesTheSource) {
   const std::string big(3 << 20, 'z');
   dir.Write("src", big);
   dir.Write("dst", "old");
-  chmod((dir / "src").c_str(), 0640);
-  const struct timespec times[2] = {{1000000000, 0}, {1234567890, 0}};
-  utimensat(AT_FDCWD, (dir / "src").c_str(), times, 0);
-  std::string reason;
-  ASSERT_TRUE(files->Copy(dir.str() + "/src", dir.str() + "/dst", &reason)) << reason;
-  EXPECT_EQ(dir.Read("dst"), big);
-  EXPECT_EQ(dir.Read("src"), big);
-  struct stat st;
-  stat((dir / "dst").c_str(), &st);
-  EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_EQ(st.st_mtim.tv_sec, 1234567890);
+  for (const mode_t mode : {0640u, 0666u}) {  // 0666 has bits that the usual umask takes away
+    chmod((dir / "src").c_str(), mode);
+    const struct timespec times[2] = {{1000000000, 0}, {1234567890, 0}};
+    utimensat(AT_FDCWD, (dir / "src").c_str(), times, 0);
+    std::string reason;
+    ASSERT_TRUE(files->Copy(dir.str() + "/src", dir.str() + "/dst", &reason)) << reason;
+    EXPECT_EQ(dir.Read("dst"), big);
+    EXPECT_EQ(dir.Read("src"), big);
+    struct stat st;
+    stat((dir / "dst").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, mode);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1234567890);
+  }
   EXPECT_EQ(dir.Names(), (Names{"dst", "src"}));  // no temporary file left behind
 }
 
