@@ -19,6 +19,7 @@ struct ControlSpec {
   std::string_view text;         // the text it is created with
   void (*action)(Env&);          // what a click runs, for buttons
   Box box;                       // which box it is, for edit boxes
+  std::string_view accessible_name = {};  // what a screen reader announces, for edit boxes (a button says its text)
 };
 
 inline constexpr int kWindowWidth = 491;   // outer size, frame and title bar included

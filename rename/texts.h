@@ -21,6 +21,13 @@ inline constexpr std::string_view k标签1 = "excel处理后的文件名（粘�
 inline constexpr std::string_view k标签3 = "读取的文件名";
 inline constexpr std::string_view k标签2 = "目录路径";
 
+// What a screen reader announces for each edit box: the text of the label that names it.
+inline constexpr std::string_view kSourceBoxName = "目录路径";
+inline constexpr std::string_view kSuffixBoxName = "文件后缀";
+inline constexpr std::string_view kOldNamesBoxName = "读取的文件名";
+inline constexpr std::string_view kNewNamesBoxName = "excel处理后的文件名（粘贴）";
+inline constexpr std::string_view kTargetBoxName = "选择目录";
+
 // Folder dialog prompts.
 inline constexpr std::string_view kSourceTargetPrompt = "文件";
 inline constexpr std::string_view kExportPrompt = "请选择保存的文件目录";

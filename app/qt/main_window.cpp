@@ -168,6 +168,7 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
         break;
     }
     widget->setObjectName(FromBytes(spec.name));
+    if (!spec.accessible_name.empty()) widget->setAccessibleName(FromBytes(spec.accessible_name));
     widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
     if (spec.kind != ControlKind::Label) widget->setFocusPolicy(Qt::StrongFocus);
     widget->installEventFilter(this);

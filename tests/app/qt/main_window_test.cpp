@@ -1,4 +1,5 @@
 // The Linux window driven through its real Qt widgets (offscreen), against real directories on disk.
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -80,6 +81,20 @@ class MainWindowTest : public QObject {
     QCOMPARE(Multi("编辑框3")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(Multi("编辑框3")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     QCOMPARE(W("标签4")->focusPolicy(), Qt::NoFocus);
+  }
+
+  void accessibleNames() {
+    // A screen reader announces each box by the label that names it, and each button by its caption.
+    const std::pair<const char*, const char*> names[] = {
+        {"编辑框2", "目录路径"}, {"编辑框1", "文件后缀"}, {"编辑框3", "读取的文件名"},
+        {"编辑框4", "excel处理后的文件名（粘贴）"}, {"编辑框5", "选择目录"}, {"按钮1", "读取名称"},
+        {"按钮2", "浏览"}, {"按钮3", "浏览"}, {"按钮4", "开始重命名（点击前三思）"},
+        {"按钮5", "点击导出文件名到excel处理"}};
+    for (const auto& [control, name] : names) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(W(control));
+      QVERIFY2(accessible, control);
+      QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(name));
+    }
   }
 
   void geometry_data() {

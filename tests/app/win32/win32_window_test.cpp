@@ -80,6 +80,30 @@ class Win32Window : public ::testing::Test {
   MainWindow window{dialogs, *files, clock};
 };
 
+TEST(Resources, IconAndVersion) {
+  const HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON, 32, 32, 0));
+  ASSERT_NE(icon, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(icon, &info));
+  BITMAP bitmap{};
+  GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+  EXPECT_EQ(bitmap.bmWidth, 32);
+  EXPECT_EQ(bitmap.bmBitsPixel, 32);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
+
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string data(GetFileVersionInfoSizeA(self, nullptr), '\0');
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(self, 0, DWORD(data.size()), data.data()));
+  char* version = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904B0\\ProductVersion", reinterpret_cast<void**>(&version), &length));
+  EXPECT_STREQ(version, QM_VERSION);
+}
+
 TEST_F(Win32Window, FrameSizeAndPlace) {
   const HWND hwnd = window.hwnd();
   EXPECT_EQ(WindowText(hwnd), "Quindrel Morvask");
