@@ -174,8 +174,6 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
     widget->installEventFilter(this);
     controls_[i] = widget;
   }
-  // Every focus move goes through the key rules; Qt's own focus chain is not used.
-  for (QWidget* widget : controls_) widget->setAttribute(Qt::WA_KeyCompression, false);
 }
 
 MainWindow::~MainWindow() = default;

@@ -81,6 +81,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(Multi("编辑框3")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(Multi("编辑框3")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     QCOMPARE(W("标签4")->focusPolicy(), Qt::NoFocus);
+    QTest::mouseClick(W("编辑框2"), Qt::LeftButton);  // a disabled box takes neither the focus nor typing
+    QTest::keyClicks(W("编辑框2"), "x");
+    QCOMPARE(Focus(), QStringLiteral("按钮1"));
+    QCOMPARE(TextOf(Box::编辑框2), "/opt/run dir");
   }
 
   void accessibleNames() {
