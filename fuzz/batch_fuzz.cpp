@@ -1,7 +1,7 @@
 // RunBatch on any four box texts, with a file system that records each call and fails some of them: lists of
 // unequal length touch nothing; otherwise every pair is requested once, in list order, with the paths built by
 // plain concatenation, renaming without a target and copying with one, and the end message counts exactly the
-// pairs that failed.
+// pairs that failed. A pair with a NUL byte or an empty old name never reaches the file system.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < old_names.size(); ++i) {
     const std::string from = parts[0] + separator + std::string(old_names[i]);
     const std::string to = (parts[1].empty() ? parts[0] : parts[1]) + separator + std::string(new_names[i]);
-    if (from.find('\0') != std::string::npos || to.find('\0') != std::string::npos) {
-      ++refused;  // never passed on: the system would cut it at the NUL
+    if (from.find('\0') != std::string::npos || to.find('\0') != std::string::npos || old_names[i].empty()) {
+      ++refused;  // never passed on: the system would cut it at the NUL, or it would name the source folder
       continue;
     }
     if (requested >= files.calls.size()) std::abort();
