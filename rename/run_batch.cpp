@@ -15,10 +15,30 @@ std::string JoinPath(std::string_view directory, char separator, std::string_vie
   return path;
 }
 
-// A message box ends its text at a NUL byte: show one as the two characters "\0" so the rest of the report stays.
-std::string Visible(std::string_view name) {
+// Where a name may be cut at or before `limit` without splitting a character: under a double-byte code page by
+// the lead-byte rule, otherwise (UTF-8) before any continuation byte.
+size_t CharacterBoundary(std::string_view name, size_t limit, const PathRules& rules) {
+  if (rules.is_lead_byte) {
+    size_t at = 0;
+    while (at < name.size()) {
+      const size_t next = at + (rules.is_lead_byte(static_cast<unsigned char>(name[at])) ? 2 : 1);
+      if (next > limit) break;
+      at = next;
+    }
+    return at;
+  }
+  size_t at = limit;
+  while (at > 0 && (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80) --at;
+  return at;
+}
+
+// A name as the end message shows it: a message box ends its text at a NUL byte, so one is shown as the two
+// characters "\0"; a name longer than a file system allows (up to a whole pasted text) is cut short.
+std::string Visible(std::string_view name, const PathRules& rules) {
+  const bool cut = name.size() > kShownNameBytes;
+  if (cut) name = name.substr(0, CharacterBoundary(name, kShownNameBytes, rules));
   std::string shown;
-  shown.reserve(name.size());
+  shown.reserve(name.size() + 4);
   for (char c : name) {
     if (c == '\0') {
       shown += "\\0";
@@ -26,6 +46,7 @@ std::string Visible(std::string_view name) {
       shown += c;
     }
   }
+  if (cut) shown += texts::kNameCut;
   return shown;
 }
 
@@ -36,7 +57,7 @@ PairPaths PathsOfPair(std::string_view source, std::string_view target, char sep
   return {JoinPath(source, separator, old_name), JoinPath(target.empty() ? source : target, separator, new_name)};
 }
 
-std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& listed) {
+std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& listed, const PathRules& rules) {
   std::string message(texts::kBatchDone);
   if (failed_count == 0) return message;
   message += '\n';
@@ -45,9 +66,9 @@ std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& 
   message += texts::kFailedCountAfter;
   for (const FailedPair& pair : listed) {
     message += '\n';
-    message += Visible(pair.old_name);
+    message += Visible(pair.old_name, rules);
     message += texts::kPairArrow;
-    message += Visible(pair.new_name);
+    message += Visible(pair.new_name, rules);
     message += texts::kReasonColon;
     message += pair.reason;
   }
@@ -95,7 +116,7 @@ void RunBatch(Env& env) {
       listed.push_back({std::string(old_names[i]), std::string(new_names[i]), std::move(reason)});
     }
   }
-  env.dialogs.ShowMessage(BatchEndMessage(failed_count, listed), texts::kNoticeCaption);
+  env.dialogs.ShowMessage(BatchEndMessage(failed_count, listed, env.rules), texts::kNoticeCaption);
 }
 
 }  // namespace qm

@@ -27,9 +27,12 @@ PairPaths PathsOfPair(std::string_view source, std::string_view target, char sep
 /// How many failed pairs the end message lists by name.
 inline constexpr size_t kListedFailures = 10;
 
+/// How many bytes of a name the end message shows; a longer name is cut there, at a character boundary.
+inline constexpr size_t kShownNameBytes = 255;
+
 /// The end message: "处理结束" alone when every pair succeeded; otherwise followed by the count of failed pairs
 /// and one line for each of the first `listed` of them (and "……" when more failed).
-std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& listed);
+std::string BatchEndMessage(size_t failed_count, const std::vector<FailedPair>& listed, const PathRules& rules);
 
 /// The action of 按钮4: pairs the names of 编辑框3 with those of 编辑框4 line by line. Without a target directory
 /// (编辑框5 empty) each file is renamed inside the source directory (编辑框2), never replacing a file; otherwise it

@@ -44,6 +44,7 @@ inline constexpr std::string_view kFailedCountAfter = " 个文件未能处理：
 inline constexpr std::string_view kPairArrow = " → ";
 inline constexpr std::string_view kReasonColon = "：";
 inline constexpr std::string_view kMoreFailures = "……";
+inline constexpr std::string_view kNameCut = "…";  // ends a name too long to show whole
 inline constexpr std::string_view kNulInName = "名称中含有空字符（NUL），未处理";
 inline constexpr std::string_view kEmptyOldName = "原文件名为空，未处理";
 

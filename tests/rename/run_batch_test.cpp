@@ -7,6 +7,7 @@
 #include <set>
 
 #include "platform/file_system-posix.h"
+#include "rename/name_list.h"
 #include "rename/texts.h"
 #include "support/fake_window.h"
 #include "support/temp_dir.h"
@@ -136,6 +137,30 @@ TEST_P(RenameBatch, NamesWithSeparatorsEmptyNamesAndNul) {
   EXPECT_NE(text.find("其中 3 个文件未能处理："), std::string::npos) << text;
   EXPECT_NE(text.find(" → ../moved：" + std::string(texts::kEmptyOldName)), std::string::npos) << text;
   EXPECT_NE(text.find("x\\0y → z：" + std::string(texts::kNulInName)), std::string::npos) << text;
+}
+
+TEST_P(RenameBatch, HugeListsAndAHugeName) {
+  // A million names split and pair; a single pasted line of 10 MB is a name no file system takes, and the end
+  // message shows it cut short, at a character boundary.
+  std::string million;
+  for (int i = 0; i < 1000000; ++i) million += "n\r\n";
+  EXPECT_EQ(SplitNameList(million).size(), 1000000u);
+  dir.Write("a", "A");
+  std::string huge;
+  while (huge.size() < (10u << 20)) huge += "照片";
+  Run("a\r\n", huge);
+  EXPECT_EQ(dir.Read("a"), "A");
+  const std::string& text = LastMessage().text;
+  EXPECT_LT(text.size(), 1000u);
+  const std::string shown = "a → " + huge.substr(0, 255) + "…：File name too long";  // 85 whole characters
+  EXPECT_NE(text.find(shown), std::string::npos) << text;
+}
+
+TEST(BatchEndMessage, CutsALongGbkNameBetweenCharacters) {
+  const PathRules gbk{'\\', [](unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }};
+  const std::string name = "x" + std::string(400, '\xD5');  // "x" then two-byte characters
+  const std::string text = BatchEndMessage(1, {{name, "y", "reason"}}, gbk);
+  EXPECT_NE(text.find("\n" + name.substr(0, 255) + std::string(texts::kNameCut) + " → y："), std::string::npos);
 }
 
 TEST_P(RenameBatch, SeparatorAfterTheLastNameAddsNoPair) {
