@@ -5,7 +5,7 @@ set -euo pipefail
 declare -A sets=(
   [build]="cmake ninja-build g++ make pkg-config googletest libgtest-dev qt6-base-dev libgl-dev dpkg-dev desktop-file-utils"
   [fuzz]="clang libclang-rt-14-dev"
-  [windows]="g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils locales"
+  [windows]="g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils locales nsis"
   [fonts]="fonts-noto-cjk"
 )
 missing=()
