@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -62,6 +63,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!window_->windowIcon().isNull());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();  // centred as the outer window would be
+    QCOMPARE(window_->pos(), QPoint((screen.width() - qm::kWindowWidth) / 2, (screen.height() - qm::kWindowHeight) / 2));
 
     QCOMPARE(Line("编辑框2")->text(), QStringLiteral("/opt/run dir"));
     QVERIFY(!W("编辑框2")->isEnabled());

@@ -183,6 +183,14 @@ TEST_F(Win32Window, InitialState) {
   EXPECT_FALSE(IsWindowEnabled(window.control("编辑框5")));
   for (const char* name : {"编辑框1", "编辑框3", "编辑框4", "编辑框5"}) EXPECT_EQ(WindowText(window.control(name)), "") << name;
   EXPECT_EQ(Focus(), "按钮1");
+  // A click on a disabled box neither focuses it nor lets the user type into it.
+  const HWND source = window.control("编辑框2");
+  PostMessageA(source, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(source, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+  Type("x");
+  EXPECT_EQ(Focus(), "按钮1");
+  EXPECT_EQ(WindowText(source), "C:\\run dir");
 }
 
 TEST_F(Win32Window, TabCyclePassesOverTheDisabledBoxes) {
