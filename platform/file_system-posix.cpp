@@ -37,6 +37,10 @@ class Fd {
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
   int get() const { return fd_; }
+  void Reset(int fd) {
+    if (fd_ >= 0) close(fd_);
+    fd_ = fd;
+  }
   /// Closes now and reports the error of close() (a delayed write error shows up there).
   int Close() {
     const int result = close(fd_);
@@ -181,18 +185,21 @@ class PosixFileSystem : public FileSystem {
     if (fstat(in.get(), &source) != 0) return Fail(errno, reason);
     if (S_ISDIR(source.st_mode)) return Fail(EISDIR, reason);
 
-    // The old target is replaced only once the new copy is complete: the copy goes into a new file beside it,
-    // which then takes its name. (Another name of the same file, a hard link, is thereby replaced by a copy with
-    // the same content, never emptied.)
-    std::string temp;
+    // A new target is created exclusively and written in place; a failed copy removes it again, which loses
+    // nothing, since it did not exist before. An existing target is replaced only once the new copy is complete:
+    // the copy goes into a new file beside it, which then takes its name. (Another name of the same file, a hard
+    // link, is thereby replaced by a copy with the same content, never emptied.)
     const mode_t mode = source.st_mode & 07777;
-    Fd out(CreateTemporary(ParentOf(to), mode, &temp));
+    std::string written = to;
+    Fd out(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    const bool replacing = out.get() < 0 && errno == EEXIST;
+    if (replacing) out.Reset(CreateTemporary(ParentOf(to), mode, &written));
     if (out.get() < 0) return Fail(errno, reason);
     bool done = (mode & umask_) == 0 || fchmod(out.get(), mode) == 0 || Fail(errno, reason);
     done = done && CopyContents(in.get(), source, out.get(), reason);
     if (out.Close() != 0 && done) done = Fail(errno, reason);
-    if (done && rename(temp.c_str(), to.c_str()) != 0) done = Fail(errno, reason);
-    if (!done) unlink(temp.c_str());
+    if (done && replacing && rename(written.c_str(), to.c_str()) != 0) done = Fail(errno, reason);
+    if (!done) unlink(written.c_str());
     return done;
   }
 
