@@ -103,12 +103,15 @@ std::string BareListing(const fs::path& dir) {
   std::vector<std::string> names;
   while (const dirent* e = readdir(d)) {
     if (e->d_type == DT_DIR) continue;
-    names.emplace_back(e->d_name);
+    names.emplace_back(std::string_view(e->d_name));
   }
   closedir(d);
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return qm::ListsBefore(a, b); });
   std::string text;
-  for (const std::string& name : names) text += name + "\r\n";
+  for (const std::string& name : names) {
+    text += name;
+    text += "\r\n";
+  }
   return text;
 }
 
