@@ -26,5 +26,10 @@ source scripts/wine-env.sh
 line=$(wine build/windows/bench/qm_bench_win32.exe "Z:$(echo "$dir" | tr / '\\')" 3 | tr -d '\r')
 rm -rf "$dir"
 echo "$line" >>"$results"
-echo "$line" | awk -F'[:,]' '{printf "| %-34s | %9.4f | %9.4f | %6.2f | target 1.30 |\n", $2, $4, $6, $8}' | tr -d '"'
+python3 - "$line" <<'PY'
+import json, sys
+row = json.loads(sys.argv[1])
+mark = "<=" if row["ratio"] <= row["target"] else "> "
+print(f'| {row["row"]:<34} | {row["ours_s"]:9.4f} | {row["baseline_s"]:9.4f} | {row["ratio"]:6.2f} | {mark} {row["target"]:4.2f} |')
+PY
 echo "rows written to $results"
