@@ -366,14 +366,14 @@ int main(int argc, char** argv) {
     if (Shell("command -v rename >/dev/null && rename --version 2>/dev/null | grep -qi perl") == 0 ||
         Shell("command -v file-rename >/dev/null") == 0) {
       const std::string perl = Shell("command -v file-rename >/dev/null") == 0 ? "file-rename" : "rename";
-      Compare("peers: perl rename, 100k renames", 1.0, 3, [&] { OurBatch(*files, dir, "", forward_old, forward_new); back(); },
-              [&] { Shell(in_dir + "ls | " + perl + " 's/^a/b/'"); back(); });
+      Compare("peers: perl rename, 100k renames", 1.0, 3, [&] { OurBatch(*files, dir, "", forward_old, forward_new); },
+              [&] { Shell(in_dir + "ls | " + perl + " 's/^a/b/'"); }, back);
     } else {
       std::cout << "| peers: perl rename                 | (package 'rename' not installed) |" << std::endl;
     }
     if (Shell("command -v mmv >/dev/null") == 0) {
-      Compare("peers: mmv, 100k renames", 1.0, 3, [&] { OurBatch(*files, dir, "", forward_old, forward_new); back(); },
-              [&] { Shell(in_dir + "mmv 'a*' 'b#1'"); back(); });
+      Compare("peers: mmv, 100k renames", 1.0, 3, [&] { OurBatch(*files, dir, "", forward_old, forward_new); },
+              [&] { Shell(in_dir + "mmv 'a*' 'b#1'"); }, back);
     } else {
       std::cout << "| peers: mmv                         | (package 'mmv' not installed) |" << std::endl;
     }
