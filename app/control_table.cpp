@@ -47,8 +47,8 @@ size_t ControlIndex(std::string_view name) {
 
 size_t ControlIndex(Box box) {
   for (size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = ControlTable()[i];
-    if ((spec.kind == ControlKind::SingleLineEdit || spec.kind == ControlKind::MultiLineEdit) && spec.box == box)
+    const ControlSpec& row = ControlTable()[i];
+    if ((row.kind == ControlKind::SingleLineEdit || row.kind == ControlKind::MultiLineEdit) && row.box == box)
       return i;
   }
   return kControlCount;

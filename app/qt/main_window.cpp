@@ -134,28 +134,28 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
   installEventFilter(this);
 
   for (size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = ControlTable()[i];
+    const ControlSpec& row = ControlTable()[i];
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
       case ControlKind::Button: {
-        auto* button = new QPushButton(FromBytes(spec.text), this);
+        auto* button = new QPushButton(FromBytes(row.text), this);
         button->setAutoDefault(false);  // no default button: Enter clicks nothing
         button->setDefault(false);
-        if (spec.name == "按钮4") {
+        if (row.name == "按钮4") {
           QFont big = button->font();
           big.setPixelSize(24);
           big.setBold(true);
           button->setFont(big);
         }
-        if (spec.action) {
-          auto action = spec.action;
+        if (row.action) {
+          auto action = row.action;
           connect(button, &QPushButton::clicked, this, [this, action] { action(env_); });
         }
         widget = button;
         break;
       }
       case ControlKind::Label:
-        widget = new SingleLineLabel(FromBytes(spec.text), this);
+        widget = new SingleLineLabel(FromBytes(row.text), this);
         break;
       case ControlKind::SingleLineEdit:
         widget = new QLineEdit(this);
@@ -167,10 +167,10 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
         BlackOnWhite(widget);
         break;
     }
-    widget->setObjectName(FromBytes(spec.name));
-    if (!spec.accessible_name.empty()) widget->setAccessibleName(FromBytes(spec.accessible_name));
-    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    if (spec.kind != ControlKind::Label) widget->setFocusPolicy(Qt::StrongFocus);
+    widget->setObjectName(FromBytes(row.name));
+    if (!row.accessible_name.empty()) widget->setAccessibleName(FromBytes(row.accessible_name));
+    widget->setGeometry(row.left, row.top, row.width, row.height);
+    if (row.kind != ControlKind::Label) widget->setFocusPolicy(Qt::StrongFocus);
     widget->installEventFilter(this);
     controls_[i] = widget;
   }

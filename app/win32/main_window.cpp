@@ -183,11 +183,11 @@ bool MainWindow::CreateControls() {
 
   constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
   for (size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = ControlTable()[i];
+    const ControlSpec& row = ControlTable()[i];
     const char* window_class = "EDIT";
     DWORD style = kChild | WS_TABSTOP | ES_LEFT;
     DWORD ex_style = WS_EX_CLIENTEDGE;
-    switch (spec.kind) {
+    switch (row.kind) {
       case ControlKind::Button:
         window_class = "BUTTON";
         style = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE;
@@ -206,19 +206,19 @@ bool MainWindow::CreateControls() {
         break;
     }
     const HWND control =
-        CreateWindowExA(ex_style, window_class, ZeroTerminated(spec.text).c_str(), style, spec.left, spec.top,
-                        spec.width, spec.height, hwnd_, reinterpret_cast<HMENU>(INT_PTR(kFirstControlId + i)),
+        CreateWindowExA(ex_style, window_class, ZeroTerminated(row.text).c_str(), style, row.left, row.top,
+                        row.width, row.height, hwnd_, reinterpret_cast<HMENU>(INT_PTR(kFirstControlId + i)),
                         instance, nullptr);
     if (control == nullptr) return false;
     controls_[i] = control;
-    const bool big_button = spec.name == "按钮4";
+    const bool big_button = row.name == "按钮4";
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(big_button ? big_font_ : GuiFont()), FALSE);
-    if (spec.kind == ControlKind::SingleLineEdit || spec.kind == ControlKind::MultiLineEdit) {
+    if (row.kind == ControlKind::SingleLineEdit || row.kind == ControlKind::MultiLineEdit) {
       SendMessageA(control, EM_LIMITTEXT, 0, 0);  // the largest the system allows: a long listing is never cut
       SendMessageA(control, EM_SETSEL, 0, 0);
       SendMessageA(control, EM_SCROLLCARET, 0, 0);
     }
-    if (spec.kind == ControlKind::SingleLineEdit) {
+    if (row.kind == ControlKind::SingleLineEdit) {
       g_edit_proc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CentredEditProc)));
       SetWindowPos(control, nullptr, 0, 0, 0, 0,

@@ -113,9 +113,9 @@ class MainWindowTest : public QObject {
   }
   void geometry() {
     QFETCH(int, index);
-    const qm::ControlSpec& spec = qm::ControlTable()[size_t(index)];
+    const qm::ControlSpec& row = qm::ControlTable()[size_t(index)];
     QWidget* widget = window_->control(size_t(index));
-    QCOMPARE(widget->geometry(), QRect(spec.left, spec.top, spec.width, spec.height));
+    QCOMPARE(widget->geometry(), QRect(row.left, row.top, row.width, row.height));
     QVERIFY(widget->isVisible());
   }
 

@@ -127,22 +127,22 @@ TEST_F(Win32Window, FrameSizeAndPlace) {
 TEST_F(Win32Window, ControlsAsTheTableGivesThem) {
   const HFONT gui = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = ControlTable()[i];
+    const ControlSpec& row = ControlTable()[i];
     const HWND control = window.control(i);
-    SCOPED_TRACE(std::string(spec.name));
+    SCOPED_TRACE(std::string(row.name));
     RECT place;
     GetWindowRect(control, &place);
     MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left, spec.left);
-    EXPECT_EQ(place.top, spec.top);
-    EXPECT_EQ(place.right - place.left, spec.width);
-    EXPECT_EQ(place.bottom - place.top, spec.height);
+    EXPECT_EQ(place.left, row.left);
+    EXPECT_EQ(place.top, row.top);
+    EXPECT_EQ(place.right - place.left, row.width);
+    EXPECT_EQ(place.bottom - place.top, row.height);
     EXPECT_TRUE(IsWindowVisible(control));
     const LONG style = GetWindowLongA(control, GWL_STYLE);
-    EXPECT_EQ((style & WS_TABSTOP) != 0, spec.tab_stop);
-    if (spec.kind != ControlKind::SingleLineEdit && spec.kind != ControlKind::MultiLineEdit)
-      EXPECT_EQ(WindowText(control), spec.text);  // GBK bytes, as the table holds them in this build
-    switch (spec.kind) {
+    EXPECT_EQ((style & WS_TABSTOP) != 0, row.tab_stop);
+    if (row.kind != ControlKind::SingleLineEdit && row.kind != ControlKind::MultiLineEdit)
+      EXPECT_EQ(WindowText(control), row.text);  // GBK bytes, as the table holds them in this build
+    switch (row.kind) {
       case ControlKind::Button:
         EXPECT_EQ(testing::ClassName(control), "Button");
         EXPECT_EQ(style & (BS_MULTILINE | BS_CENTER | BS_VCENTER), BS_MULTILINE | BS_CENTER | BS_VCENTER);
@@ -162,12 +162,12 @@ TEST_F(Win32Window, ControlsAsTheTableGivesThem) {
         break;
     }
     const HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    if (spec.name == "按钮4") {
+    if (row.name == "按钮4") {
       LOGFONTA big{};
       GetObjectA(font, sizeof big, &big);
       EXPECT_EQ(big.lfHeight, -24);
       EXPECT_EQ(big.lfWeight, 700);
-    } else if (spec.kind != ControlKind::Label) {
+    } else if (row.kind != ControlKind::Label) {
       EXPECT_EQ(font, gui);
     }
   }
