@@ -1,14 +1,12 @@
 #include "app/qt/main_window.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QScreen>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <limits>
@@ -36,7 +34,6 @@ class SingleLineLabel : public QWidget {
     setPalette(face);
     setAccessibleName(text_.simplified());
   }
-  const QString& text() const { return text_; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -127,7 +124,6 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
   setWindowTitle(FromBytes(texts::kWindowTitle));
   setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   setFixedSize(kClientWidth, kClientHeight);
-  setAttribute(Qt::WA_DeleteOnClose, false);
   QPalette face = palette();
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   setPalette(face);
