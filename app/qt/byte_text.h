@@ -15,6 +15,9 @@ namespace qm {
 
 QString BytesToText(std::string_view bytes, bool multi_line);
 
+/// The program's own texts (valid UTF-8, line breaks as they stand) for a label, a caption or a message.
+inline QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
 /// The inverse of BytesToText. In a multi-line box's text a line break is '\n' or U+2029 (the paragraph
 /// separator of a text document); both become CR LF.
 std::string TextToBytes(const QString& text, bool multi_line);

@@ -20,8 +20,6 @@ static void RegisterResources() { Q_INIT_RESOURCE(resources); }
 namespace qm {
 namespace {
 
-QString FromBytes(std::string_view bytes) { return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())); }
-
 // A label draws its text on one line, left aligned and centred vertically, on the button face, and never takes
 // the focus. The CR LF inside a label's text does not start a second line.
 class SingleLineLabel : public QWidget {
@@ -121,7 +119,7 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
       box_access_(std::make_unique<QtControls>(*this)),
       env_{*box_access_, dialogs, files, clock, NativePathRules()} {
   RegisterResources();
-  setWindowTitle(FromBytes(texts::kWindowTitle));
+  setWindowTitle(FromUtf8(texts::kWindowTitle));
   setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   setFixedSize(kClientWidth, kClientHeight);
   QPalette face = palette();
@@ -134,7 +132,7 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
     QWidget* widget = nullptr;
     switch (row.kind) {
       case ControlKind::Button: {
-        auto* button = new QPushButton(FromBytes(row.text), this);
+        auto* button = new QPushButton(FromUtf8(row.text), this);
         button->setAutoDefault(false);  // no default button: Enter clicks nothing
         button->setDefault(false);
         if (row.name == "按钮4") {
@@ -151,7 +149,7 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
         break;
       }
       case ControlKind::Label:
-        widget = new SingleLineLabel(FromBytes(row.text), this);
+        widget = new SingleLineLabel(FromUtf8(row.text), this);
         break;
       case ControlKind::SingleLineEdit:
         widget = new QLineEdit(this);
@@ -163,8 +161,8 @@ MainWindow::MainWindow(Dialogs& dialogs, FileSystem& files, Clock& clock)
         BlackOnWhite(widget);
         break;
     }
-    widget->setObjectName(FromBytes(row.name));
-    if (!row.accessible_name.empty()) widget->setAccessibleName(FromBytes(row.accessible_name));
+    widget->setObjectName(FromUtf8(row.name));
+    if (!row.accessible_name.empty()) widget->setAccessibleName(FromUtf8(row.accessible_name));
     widget->setGeometry(row.left, row.top, row.width, row.height);
     if (row.kind != ControlKind::Label) widget->setFocusPolicy(Qt::StrongFocus);
     widget->installEventFilter(this);
